@@ -1,0 +1,29 @@
+# make run    installs what is missing, builds, and runs the default batch
+# make test   installs what is missing, builds, and runs every test headless
+# make bench  installs what is missing, builds, and runs the benchmarks
+PRESET ?= release
+BUILD  := build/$(PRESET)
+JOBS   ?= $(shell nproc)
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build --preset $(PRESET) -j $(JOBS)
+
+run: build
+	@$(BUILD)/src/batch/polycryst-batch
+
+test: build
+	@ctest --preset $(PRESET) -j $(JOBS)
+
+bench: build
+	@$(BUILD)/bench/growth_bench
+
+clean:
+	rm -rf build
