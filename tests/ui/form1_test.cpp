@@ -6,35 +6,14 @@
 #include <sstream>
 
 #include "batch/batch.hpp"
-#include "toolkit/headless.hpp"
+#include "support/window_fixture.hpp"
 
 namespace polycryst::ui {
 namespace {
 
 using runs::StatusWord;
 using toolkit::HeadlessHost;
-
-// A window on the headless backend, activated as a shown window is.
-struct Window {
-  HeadlessHost host;
-  std::unique_ptr<TForm1> form = std::make_unique<TForm1>(host);
-  toolkit::Form& controls = form->Form();
-
-  Window() { form->FForm1(); }
-  toolkit::Control& operator[](std::string_view name) { return form->Control(name); }
-  void Click(std::string_view name) { controls.Click((*this)[name]); }
-  void Tick() { controls.Tick((*this)["Timer1"]); }
-  int TickUntilStopped() {
-    int ticks = 0;
-    while ((*this)["Timer1"].enabled) {
-      Tick();
-      ++ticks;
-    }
-    return ticks;
-  }
-  void Type(std::string_view edit, std::string text) { controls.SetText((*this)[edit], std::move(text)); }
-  const runs::SlotStore& store() const { return form->Store(); }
-};
+using testing::Window;
 
 // The enabled state of the run controls, in this order.
 constexpr std::string_view RunControls[] = {
