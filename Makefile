@@ -1,4 +1,4 @@
-# make run    installs what is missing, builds, and runs the default batch
+# make run    installs what is missing, builds, and starts the program
 # make test   installs what is missing, builds, and runs every test headless
 # make bench  installs what is missing, builds, and runs the benchmarks
 PRESET ?= release
@@ -17,13 +17,14 @@ build: deps
 	@cmake --build --preset $(PRESET) -j $(JOBS)
 
 run: build
-	@$(BUILD)/src/batch/polycryst-batch
+	@$(BUILD)/src/app/polycryst
 
 test: build
 	@ctest --preset $(PRESET) -j $(JOBS)
 
 bench: build
 	@$(BUILD)/bench/growth_bench
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/window_bench
 
 clean:
 	rm -rf build
