@@ -98,6 +98,7 @@ QTableWidget* MakeGrid(const Control& control, QWidget* parent) {
   grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid->setSelectionMode(QAbstractItemView::NoSelection);
+  grid->setTextElideMode(Qt::ElideNone);  // a narrow column cuts its text off, as a grid does
   for (int row = 0; row < control.rows; ++row) {
     for (int column = 0; column < control.columns; ++column) {
       auto* item = new QTableWidgetItem;
