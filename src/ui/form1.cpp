@@ -422,11 +422,17 @@ void TForm1::SlotCheckClick(int k) {
   form_.Invalidate(*PaintBox4);
 }
 
+// The clear actions judge from the radios alone whether anything is stored.
+bool TForm1::AllSlotRadiosEnabled() const {
+  for (int k = 1; k <= runs::SlotCount; ++k) {
+    if (!slotRadios_[k]->enabled) return false;
+  }
+  return true;
+}
+
 void TForm1::Button5Click() {
   runs::SlotStore& s = *store_;
-  bool allEnabled = true;
-  for (int k = 1; k <= runs::SlotCount; ++k) allEnabled = allEnabled && slotRadios_[k]->enabled;
-  if (allEnabled) {
+  if (AllSlotRadiosEnabled()) {
     host_.MessageBox("No slot to clear!", "Clear one");
     return;
   }
@@ -451,9 +457,7 @@ void TForm1::Button5Click() {
 
 void TForm1::BitBtn2Click() {
   runs::SlotStore& s = *store_;
-  bool allEnabled = true;
-  for (int k = 1; k <= runs::SlotCount; ++k) allEnabled = allEnabled && slotRadios_[k]->enabled;
-  if (allEnabled) {
+  if (AllSlotRadiosEnabled()) {
     host_.MessageBox("All slots are clear!", "Clear all");
     return;
   }

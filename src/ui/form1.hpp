@@ -102,6 +102,7 @@ class TForm1 {
  private:
   void BuildControls();
   void FieldSizeChoice(int scale);
+  bool AllSlotRadiosEnabled() const;
   void ShowFieldImage();
   void DrawProgressSegment(int k, int t);
   void ClearProgressGraph();
