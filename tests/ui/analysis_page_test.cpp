@@ -50,6 +50,27 @@ TEST(AnalysisPage, TableEqualsTheBatchTool) {
   EXPECT_EQ(w["Label35"].text, "1.000");
 }
 
+TEST(AnalysisPage, ScaleButtonsStopAtTheirLimits) {
+  struct Case {
+    const char* button;
+    const char* label;
+    const char* atLimit;
+  };
+  for (const Case c : {Case{"Button8", "Label46", "1600"}, Case{"Button9", "Label46", "25"},
+                       Case{"Button10", "Label39", "0.0128"}, Case{"Button11", "Label39", "0.0001"},
+                       Case{"Button12", "Label35", "1.000"}, Case{"Button13", "Label35", "0.125"}}) {
+    SCOPED_TRACE(c.button);
+    Window w;
+    for (int i = 0; i < 10; ++i) {
+      w.Click(c.button);
+      EXPECT_TRUE(w.controls.HasPendingPaint());  // a press repaints, at the limit too
+      w.host.PaintPending(w.controls);
+    }
+    EXPECT_EQ(w[c.label].text, c.atLimit);
+    EXPECT_EQ(w.host.paintOrder.back(), "PaintBox4");
+  }
+}
+
 TEST(AnalysisPage, ChangeTheFitLimit) {
   struct Case {
     const char* text;
