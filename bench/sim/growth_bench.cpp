@@ -11,7 +11,6 @@
 #include "runs/run.hpp"
 #include "runs/slots.hpp"
 #include "sim/colours.hpp"
-#include "sim/fast_growth.hpp"
 #include "sim/growth.hpp"
 #include "sim/start.hpp"
 
@@ -35,10 +34,7 @@ double PointsPerStep(const Workload& w) {
   return 2.0 * w.nuclei * angles;
 }
 
-// threads 0: the plain step; otherwise the fast step on that many threads.
 void GrowthSteps(benchmark::State& state, Workload w) {
-  const int threads = static_cast<int>(state.range(0));
-  std::unique_ptr<sim::FastGrowth> fast = threads > 0 ? std::make_unique<sim::FastGrowth>(threads) : nullptr;
   auto store = std::make_unique<runs::SlotStore>();
   auto field = std::make_unique<sim::Field>();
   sim::Generator generator;
@@ -60,21 +56,20 @@ void GrowthSteps(benchmark::State& state, Workload w) {
       start();
       state.ResumeTiming();
     }
-    benchmark::DoNotOptimize(fast ? fast->Step(*field, *store, 1, sim::Plate::Off)
-                                  : sim::GrowthStep(*field, *store, 1, sim::Plate::Off));
+    benchmark::DoNotOptimize(sim::GrowthStep(*field, *store, 1, sim::Plate::Off));
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * PointsPerStep(w)));
   state.counters["steps/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 BENCHMARK_CAPTURE(GrowthSteps, spherulite_N25_1000, Workload{runs::SlotMode::Spherulite, 25, 0, 2})
-    ->Unit(benchmark::kMillisecond)->ArgName("threads")->Arg(0)->Arg(1)->Arg(2)->Arg(4)->Arg(8);
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(GrowthSteps, spherulite_N2500_2000, Workload{runs::SlotMode::Spherulite, 2500, 0, 4})
-    ->Unit(benchmark::kMillisecond)->ArgName("threads")->Arg(0)->Arg(1)->Arg(2)->Arg(4)->Arg(8);
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(GrowthSteps, spherulite_N1_2000, Workload{runs::SlotMode::Spherulite, 1, 0, 4})
-    ->Unit(benchmark::kMillisecond)->ArgName("threads")->Arg(0)->Arg(1)->Arg(2)->Arg(4)->Arg(8);
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(GrowthSteps, cylindrite_N2500_h180_2000, Workload{runs::SlotMode::Cylindrite, 2500, 180, 4})
-    ->Unit(benchmark::kMillisecond)->ArgName("threads")->Arg(0)->Arg(1)->Arg(2)->Arg(4)->Arg(8);
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -10,8 +10,7 @@
 
 namespace polycryst::batch {
 
-Batch::Batch(int threads)
-    : store_(std::make_unique<runs::SlotStore>()), growth_(threads > 0 ? threads : sim::MachineThreads()) {
+Batch::Batch() : store_(std::make_unique<runs::SlotStore>()) {
   // What the window's start-up leaves behind.
   runs::SlotStore& s = *store_;
   s.CurrentSlot = 1;
@@ -36,7 +35,7 @@ bool Batch::Run(const BatchOptions& options, std::string& error) {
     const std::string nuclei = std::to_string(run.nuclei);
     const std::string height = std::to_string(run.height);
     const int k = s.CurrentSlot;
-    const sim::StartOutcome outcome = runs::RunToEnd(s, field_, generator_, {nuclei, height, run.mode}, run.plate, &growth_);
+    const sim::StartOutcome outcome = runs::RunToEnd(s, field_, generator_, {nuclei, height, run.mode}, run.plate);
     if (!outcome.accepted()) {
       error = outcome.kind == sim::StartOutcome::Kind::Refused ? std::string("no free slot for another run")
                                                                : std::string(outcome.caption) + ": " +
@@ -89,7 +88,7 @@ int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, st
     return 0;
   }
 
-  Batch batch(options.threads);
+  Batch batch;
   std::string error;
   if (!batch.Run(options, error)) {
     err << "polycryst-batch: " << error << '\n';

@@ -14,7 +14,6 @@
 #include "analysis/summary.hpp"
 #include "batch/options.hpp"
 #include "runs/slots.hpp"
-#include "sim/fast_growth.hpp"
 #include "sim/field.hpp"
 #include "sim/generator.hpp"
 #include "toolkit/picture.hpp"
@@ -23,7 +22,7 @@ namespace polycryst::batch {
 
 class Batch {
  public:
-  explicit Batch(int threads = 0);  // the state of a freshly started window; 0 threads: the machine's cores
+  Batch();  // the state of a freshly started window
 
   // Runs every run of the options; returns false with a message if one is refused.
   bool Run(const BatchOptions& options, std::string& error);
@@ -40,7 +39,6 @@ class Batch {
   std::unique_ptr<runs::SlotStore> store_;
   sim::Field field_;
   sim::Generator generator_;
-  sim::FastGrowth growth_;
   std::array<toolkit::Picture, runs::SlotEntries> pictures_;
 };
 

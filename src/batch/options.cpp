@@ -21,7 +21,6 @@ constexpr std::string_view Usage =
     "  --series FILE          every slot's steps 0..SlotSteps as CSV with the header\n"
     "                         slot,step,time,x,rate,rate_smooth (doubles with 17 significant digits)\n"
     "  --image PREFIX         the field picture after each run, as PREFIX-slotK.png (500 x 500 RGB)\n"
-    "  --threads N            threads of the growth step, 1 to 64 (default: the machine's cores)\n"
     "  --help                 this text\n"
     "\n"
     "Without a RUN the batch is one spherulite:25 run.\n"
@@ -78,7 +77,7 @@ ParseResult ParseArguments(std::span<const std::string_view> args) {
         value = arg.substr(eq + 1);
       }
       const bool known = name == "--field" || name == "--plate" || name == "--fit-limit" || name == "--series" ||
-                         name == "--image" || name == "--threads";
+                         name == "--image";
       if (!known) return fail("unknown option " + Quote(arg) + "; see --help");
       if (!value) {
         if (i + 1 >= args.size()) return fail(std::string(name) + " needs a value; see --help");
@@ -104,10 +103,6 @@ ParseResult ParseArguments(std::span<const std::string_view> args) {
           return fail("--fit-limit " + Quote(*value) + ": the fit limit must be a number from 0.9 to 0.99999");
         }
         options.fitLimit = *limit;
-      } else if (name == "--threads") {
-        const auto threads = IntegerIn(*value, 1, 64);
-        if (!threads) return fail("--threads " + Quote(*value) + ": the number of threads must be an integer from 1 to 64");
-        options.threads = *threads;
       } else if (value->empty()) {
         return fail(std::string(name) + " needs a non-empty value");
       } else if (name == "--series") {

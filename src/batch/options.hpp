@@ -27,7 +27,6 @@ struct BatchOptions {
   std::optional<std::string> seriesPath;
   std::optional<std::string> imagePrefix;
   bool help = false;
-  int threads = 0;  // 0: the machine's cores
 };
 
 struct ParseResult {

@@ -22,16 +22,13 @@ int FinishRunRecord(SlotStore& store) {
 }
 
 sim::StartOutcome RunToEnd(SlotStore& store, sim::Field& field, sim::Generator& generator,
-                           const sim::StartConditions& conditions, sim::Plate plate, sim::FastGrowth* growth) {
+                           const sim::StartConditions& conditions, sim::Plate plate) {
   const sim::StartOutcome outcome = sim::StartRun(store, field, generator, conditions);
   if (!outcome.accepted()) return outcome;
   sim::BlankFieldImage(field.FieldBitmap, plate);
   store.StatusText = StatusWord::Started;
   const int k = store.CurrentSlot;
-  const auto step = [&] {
-    return growth != nullptr ? growth->Step(field, store, k, plate) : sim::GrowthStep(field, store, k, plate);
-  };
-  while (step() && !RunAtEnd(store)) {
+  while (sim::GrowthStep(field, store, k, plate) && !RunAtEnd(store)) {
   }
   store.SlotShown[k] = 1;
   FinishRunRecord(store);

@@ -3,7 +3,6 @@
 // a tick and the end of a run do to the field and the slot store, without controls.
 
 #include "runs/slots.hpp"
-#include "sim/fast_growth.hpp"
 #include "sim/field.hpp"
 #include "sim/generator.hpp"
 #include "sim/start.hpp"
@@ -20,9 +19,7 @@ int FinishRunRecord(SlotStore& store);
 // One whole run as a student gets it by pressing Start and waiting: StartRun in the
 // current slot, the picture blanked, ticks until the end test holds, then the end of
 // the run with its curves marked as shown and the next free slot made current.
-// The steps are those of GrowthStep, performed by growth when one is given.
 sim::StartOutcome RunToEnd(SlotStore& store, sim::Field& field, sim::Generator& generator,
-                           const sim::StartConditions& conditions, sim::Plate plate,
-                           sim::FastGrowth* growth = nullptr);
+                           const sim::StartConditions& conditions, sim::Plate plate);
 
 }  // namespace polycryst::runs

@@ -226,7 +226,7 @@ void TForm1::Button1Click() {
 void TForm1::Timer1Timer() {
   runs::SlotStore& s = *store_;
   const int k = s.CurrentSlot;
-  if (growth_.Step(*field_, s, k, PlateSetting())) {
+  if (sim::GrowthStep(*field_, s, k, PlateSetting())) {
     ShowFieldImage();
     ShowStatus();
     DrawProgressSegment(k, s.StepIndex);

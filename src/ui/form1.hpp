@@ -8,7 +8,6 @@
 #include <string>
 
 #include "runs/slots.hpp"
-#include "sim/fast_growth.hpp"
 #include "sim/field.hpp"
 #include "sim/generator.hpp"
 #include "toolkit/form.hpp"
@@ -115,7 +114,6 @@ class TForm1 {
   std::unique_ptr<runs::SlotStore> store_;
   std::unique_ptr<sim::Field> field_;
   sim::Generator generator_;
-  sim::FastGrowth growth_;
   bool activated_ = false;
 
   // The controls the handlers use, looked up once.

@@ -34,7 +34,7 @@ TEST(ParseArguments, WithoutARunTheDefaultBatch) {
 TEST(ParseArguments, BoundsAreAccepted) {
   for (auto args : std::vector<std::vector<std::string_view>>{
            {"spherulite:1"}, {"spherulite:2500"}, {"cylindrite:1:1"}, {"cylindrite:2500:180"},
-           {"--fit-limit", "0.9"}, {"--fit-limit", "0.99999"}, {"--help"}, {"--threads", "1"}, {"--threads", "64"},
+           {"--fit-limit", "0.9"}, {"--fit-limit", "0.99999"}, {"--help"},
            std::vector<std::string_view>(8, "spherulite:3")}) {
     EXPECT_TRUE(Parse(args).options) << args[0];
   }
@@ -67,8 +67,6 @@ TEST(ParseArguments, BadArgumentsNameThemselves) {
       {{"--fit-limit", "inf"}, "inf"},
       {{"--fit-limit", "abc"}, "abc"},
       {{"--series", ""}, "--series"},
-      {{"--threads", "0"}, "--threads"},
-      {{"--threads", "65"}, "65"},
       {{"--threads-please"}, "--threads-please"},
       {{std::vector<std::string_view>(9, "spherulite:3")}, "at most 8"},
   };
