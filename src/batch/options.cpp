@@ -26,9 +26,24 @@ constexpr std::string_view Usage =
     "Without a RUN the batch is one spherulite:25 run.\n"
     "Example: polycryst-batch --field 500 cylindrite:25:25 spherulite:7 --series s.csv --image field\n";
 
+// The argument as typed, with control characters escaped so the message stays one line.
 std::string Quote(std::string_view s) {
+  static constexpr char Hex[] = "0123456789abcdef";
   std::string q = "'";
-  q += s;
+  for (const char c : s) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '\n') {
+      q += "\\n";
+    } else if (c == '\t') {
+      q += "\\t";
+    } else if (u < 0x20 || u == 0x7f) {
+      q += "\\x";
+      q += Hex[u >> 4];
+      q += Hex[u & 15];
+    } else {
+      q += c;
+    }
+  }
   q += "'";
   return q;
 }

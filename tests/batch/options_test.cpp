@@ -57,6 +57,8 @@ TEST(ParseArguments, BadArgumentsNameThemselves) {
       {{"cylindrite:25:181"}, "cylindrite:25:181"},
       {{"cylindrite:x:5"}, "cylindrite:x:5"},
       {{"dendrite:5"}, "dendrite:5"},
+      {{"spherulite:\n5"}, "'spherulite:\\n5'"},  // a control character must not break the line
+      {{"--plate", "o\rn"}, "'o\\x0dn'"},
       {{"--field", "750"}, "750"},
       {{"--field", "1e3"}, "--field"},
       {{"--field"}, "--field"},
