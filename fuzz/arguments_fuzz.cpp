@@ -23,23 +23,10 @@ using polycryst::fuzz::IsDigit;
 using polycryst::fuzz::TrimBlanks;
 namespace runs = polycryst::runs;
 
-std::string Escaped(std::string_view s) {
-  std::string out;
-  for (const unsigned char c : s) {
-    if (c >= 0x20 && c < 0x7f && c != '\\') {
-      out += static_cast<char>(c);
-    } else {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\x%02x", c);
-      out += buf;
-    }
-  }
-  return out;
-}
 
 std::string Joined(const std::vector<std::string_view>& args) {
   std::string out;
-  for (const auto a : args) out += " '" + Escaped(a) + "'";
+  for (const auto a : args) out += " '" + Printable(a) + "'";
   return out;
 }
 
@@ -152,16 +139,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   FUZZ_REQUIRE(!result.error.empty() && result.error.find('\n') == std::string::npos,
-               "rejected with error \"%s\" from%s", Escaped(result.error).c_str(), shown.c_str());
+               "rejected with error \"%s\" from%s", Printable(result.error).c_str(), shown.c_str());
 
   std::ostringstream out;
   std::ostringstream err;
   const int status = RunCommandLine(args, out, err);
   FUZZ_REQUIRE(status == 2, "RunCommandLine returned %d for a rejected command line:%s", status, shown.c_str());
-  FUZZ_REQUIRE(out.str().empty(), "RunCommandLine wrote \"%s\" to its output for%s", Escaped(out.str()).c_str(),
+  FUZZ_REQUIRE(out.str().empty(), "RunCommandLine wrote \"%s\" to its output for%s", Printable(out.str()).c_str(),
                shown.c_str());
   const std::string message = err.str();
   FUZZ_REQUIRE(!message.empty() && message.find('\n') == message.size() - 1,
-               "RunCommandLine's message \"%s\" is not one line, for%s", Escaped(message).c_str(), shown.c_str());
+               "RunCommandLine's message \"%s\" is not one line, for%s", Printable(message).c_str(), shown.c_str());
   return 0;
 }

@@ -2,6 +2,7 @@
 // A failed property in a fuzzer: say which and stop, so that libFuzzer keeps the input.
 
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 #define FUZZ_REQUIRE(condition, ...)                                                  \
@@ -28,3 +29,18 @@ inline std::string_view TrimBlanks(std::string_view s) {
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace polycryst::fuzz
+
+// The input with everything but printable ASCII written as \xNN, for failure messages.
+inline std::string Printable(std::string_view s) {
+  std::string out;
+  for (const unsigned char c : s) {
+    if (c >= 0x20 && c < 0x7f && c != '\\') {
+      out += static_cast<char>(c);
+    } else {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\x%02x", c);
+      out += buf;
+    }
+  }
+  return out;
+}

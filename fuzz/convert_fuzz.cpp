@@ -25,19 +25,6 @@ using polycryst::toolkit::FormatGeneral;
 using polycryst::toolkit::ParseInteger;
 using polycryst::toolkit::ParseReal;
 
-std::string Printable(std::string_view s) {
-  std::string out;
-  for (const unsigned char c : s) {
-    if (c >= 0x20 && c < 0x7f && c != '\\') {
-      out += static_cast<char>(c);
-    } else {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\x%02x", c);
-      out += buf;
-    }
-  }
-  return out;
-}
 
 // An optional sign and at least one ASCII digit, nothing else.
 bool IsIntegerForm(std::string_view s) {

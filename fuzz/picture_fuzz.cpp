@@ -21,19 +21,6 @@ using polycryst::toolkit::ParseReal;
 
 bool IsPlace(char c) { return c == '0' || c == '#'; }
 
-std::string Printable(std::string_view s) {
-  std::string out;
-  for (const unsigned char c : s) {
-    if (c >= 0x20 && c < 0x7f && c != '\\') {
-      out += static_cast<char>(c);
-    } else {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\x%02x", c);
-      out += buf;
-    }
-  }
-  return out;
-}
 
 // The picture's characters that are written as they stand: all but the digit places,
 // the first point and the exponent part. Once an exponent is seen, places and points
