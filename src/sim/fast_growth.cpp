@@ -182,15 +182,9 @@ void FastGrowth::Claim(Field& field, runs::SlotStore& store, int k) {
 }
 
 bool FastGrowth::Step(Field& field, runs::SlotStore& store, int k, Plate plate) {
-  if (!runs::IsSlotNumber(k)) return false;
-  field.PixelScale = static_cast<double>(field.FieldScale * BaseFieldSize) / field.ImageSize;
-  if (store.StepIndex >= store.SlotMaxSteps[k] || store.CrystalCount >= store.SlotCells[k] ||
-      store.StepIndex >= runs::MaxStepLimit || store.StepIndex < 0) {
-    return false;
-  }
-  const int t = ++store.StepIndex;
+  const int t = BeginGrowthStep(field, store, k);
+  if (t == 0) return false;
   const double r = t * runs::TimeUnit;
-  store.SlotTime[k][t] = r;
   const int n = std::min(store.SlotNuclei[k], NucleusEntries - 1);
   const int mode = store.SlotMode[k];
   const bool grows = n >= 1 && (mode == 1 || mode == 2) && field.FieldSize > 0 &&
@@ -208,8 +202,7 @@ bool FastGrowth::Step(Field& field, runs::SlotStore& store, int k, Plate plate) 
     lastStep_ = t;
   }
 
-  store.SlotX[k][t] = store.CrystalCount * 1.0 / store.SlotCells[k];
-  store.SlotRate[k][t] = store.SlotX[k][t] / runs::TimeUnit - store.SlotX[k][t - 1] / runs::TimeUnit;
+  RecordGrowthStep(store, k, t);
   return true;
 }
 

@@ -102,17 +102,27 @@ double AngleCoefficient(int fieldScale) {
   }
 }
 
-bool GrowthStep(Field& field, runs::SlotStore& store, int k, Plate plate) {
-  if (!runs::IsSlotNumber(k)) return false;
+int BeginGrowthStep(Field& field, runs::SlotStore& store, int k) {
+  if (!runs::IsSlotNumber(k)) return 0;
   field.PixelScale = static_cast<double>(field.FieldScale * BaseFieldSize) / field.ImageSize;
   if (store.StepIndex >= store.SlotMaxSteps[k] || store.CrystalCount >= store.SlotCells[k] ||
       store.StepIndex >= runs::MaxStepLimit || store.StepIndex < 0) {
-    return false;
+    return 0;
   }
-
   const int t = ++store.StepIndex;
+  store.SlotTime[k][t] = t * runs::TimeUnit;
+  return t;
+}
+
+void RecordGrowthStep(runs::SlotStore& store, int k, int t) {
+  store.SlotX[k][t] = store.CrystalCount * 1.0 / store.SlotCells[k];
+  store.SlotRate[k][t] = store.SlotX[k][t] / runs::TimeUnit - store.SlotX[k][t - 1] / runs::TimeUnit;
+}
+
+bool GrowthStep(Field& field, runs::SlotStore& store, int k, Plate plate) {
+  const int t = BeginGrowthStep(field, store, k);
+  if (t == 0) return false;
   const double r = t * runs::TimeUnit;
-  store.SlotTime[k][t] = r;
   const int n = std::min(store.SlotNuclei[k], NucleusEntries - 1);
 
   if (n >= 1) {
@@ -125,8 +135,7 @@ bool GrowthStep(Field& field, runs::SlotStore& store, int k, Plate plate) {
     }
   }
 
-  store.SlotX[k][t] = store.CrystalCount * 1.0 / store.SlotCells[k];
-  store.SlotRate[k][t] = store.SlotX[k][t] / runs::TimeUnit - store.SlotX[k][t - 1] / runs::TimeUnit;
+  RecordGrowthStep(store, k, t);
   return true;
 }
 

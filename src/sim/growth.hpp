@@ -26,4 +26,10 @@ double AngleCoefficient(int fieldScale);
 // step limit or its field is full.
 bool GrowthStep(Field& field, runs::SlotStore& store, int k, Plate plate);
 
+// The bookkeeping every step shares: the pixel scale, the end test, the new step
+// index and its time. Returns the step t, or 0 when the run already stands at its end.
+int BeginGrowthStep(Field& field, runs::SlotStore& store, int k);
+// X and dX/dt of step t, once its cells are counted.
+void RecordGrowthStep(runs::SlotStore& store, int k, int t);
+
 }  // namespace polycryst::sim
